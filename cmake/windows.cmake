@@ -11,3 +11,6 @@ if(TOMEFLIP_BUILD STREQUAL "wintests")
 endif()
 
 add_subdirectory(engine)
+add_subdirectory(winlib)
+add_subdirectory(ui)
+add_subdirectory(tests)

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <algorithm>
 
 namespace {
@@ -27,27 +25,6 @@ Lines Sorted(Lines lines)
 {
     std::sort(lines.begin(), lines.end());
     return lines;
-}
-
-// A drop of these paths, in this order: a DROPFILES header, then the wide
-// paths, each ending in a zero, and one more zero.
-HDROP MakeDrop(const std::vector<std::wstring>& paths)
-{
-    size_t nChars = 1;
-    for (const std::wstring& path : paths)
-        nChars += path.size() + 1;
-    const HGLOBAL hDrop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nChars * sizeof(WCHAR));
-    DROPFILES* pDrop = static_cast<DROPFILES*>(::GlobalLock(hDrop));
-    pDrop->pFiles = sizeof(DROPFILES);
-    pDrop->fWide = TRUE;
-    WCHAR* pPath = reinterpret_cast<WCHAR*>(pDrop + 1);
-    for (const std::wstring& path : paths)
-    {
-        std::copy(path.begin(), path.end(), pPath);
-        pPath += path.size() + 1;
-    }
-    ::GlobalUnlock(hDrop);
-    return static_cast<HDROP>(hDrop);
 }
 
 LRESULT Drop(CTestHost& host, const std::vector<std::wstring>& paths)

@@ -1,5 +1,8 @@
 #include "test_folder.h"
 
+#include <shlobj.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -204,4 +207,26 @@ void RunUnix(const std::wstring& command)
     for (int i = 0; i < 2000 && ::GetFileAttributesW(mark.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
         ::Sleep(5);
     Check(::DeleteFileW(mark.c_str()) != FALSE, ("a Linux command: " + Narrow(command)).c_str());
+}
+
+// A DROPFILES header, then the wide paths, each ending in a zero, and one
+// more zero.
+HDROP MakeDrop(const std::vector<std::wstring>& paths)
+{
+    size_t nChars = 1;
+    for (const std::wstring& path : paths)
+        nChars += path.size() + 1;
+    const HGLOBAL hDrop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nChars * sizeof(WCHAR));
+    Check(hDrop != NULL, "GlobalAlloc");
+    DROPFILES* pDrop = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+    pDrop->pFiles = sizeof(DROPFILES);
+    pDrop->fWide = TRUE;
+    WCHAR* pPath = reinterpret_cast<WCHAR*>(pDrop + 1);
+    for (const std::wstring& path : paths)
+    {
+        std::copy(path.begin(), path.end(), pPath);
+        pPath += path.size() + 1;
+    }
+    ::GlobalUnlock(hDrop);
+    return static_cast<HDROP>(hDrop);
 }

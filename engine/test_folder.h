@@ -7,8 +7,11 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <map>
 #include <string>
+#include <vector>
 
 class CTestFolder
 {
@@ -57,3 +60,6 @@ std::wstring UnixPath(const std::wstring& path);
 // Runs a shell command of words without spaces, and waits for it. Its exit
 // code is not known: the callers check what it did.
 void RunUnix(const std::wstring& commandLine);
+
+// A drop of these paths, in this order, as the shell hands it to a window.
+HDROP MakeDrop(const std::vector<std::wstring>& paths);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
-  wine wine32:i386 wine64 xvfb xauth
+  wine wine32:i386 wine64 fonts-wine xvfb xauth
   xdotool python3-xlib x11-apps imagemagick fonts-nanum icoutils
   qemu-user-static
 )

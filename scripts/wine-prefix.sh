@@ -32,6 +32,9 @@ start)
   else
     $wineserver -p
   fi </dev/null >/dev/null 2>&1
+  # Wine's service processes start with the session and live on with it.
+  # Starting them here keeps them off the pipes of the tests.
+  $wine64 wineboot </dev/null >/dev/null 2>&1
   ;;
 stop)
   $wineserver -k 2>/dev/null || true

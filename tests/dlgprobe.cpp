@@ -2,7 +2,7 @@
 // finds as one JSON object: the window and work area rectangles, every
 // control with its id, class, text, style and rectangle, the state of the
 // radio buttons, the lines of the message list and the control that has the
-// keyboard focus. Waits up to 120 seconds for the dialog to appear.
+// keyboard focus. Waits up to 120 seconds for the dialog to be shown.
 //   dlgprobe [--desktop=NAME]   looks on that desktop (a Wine desktop window)
 #include <windows.h>
 
@@ -92,8 +92,11 @@ int wmain(int argc, wchar_t** argv)
             if (hDesktop != NULL && ::SetThreadDesktop(hDesktop))
                 pszDesktop = NULL;
         }
+        // The dialog is shown once it has been initialised.
         if (pszDesktop == NULL)
             hDlg = ::FindWindowW(L"#32770", L"Tomeflip");
+        if (hDlg != NULL && !::IsWindowVisible(hDlg))
+            hDlg = NULL;
         if (hDlg == NULL)
             ::Sleep(100);
     }

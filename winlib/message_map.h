@@ -25,8 +25,10 @@ public: \
     BOOL ProcessWindowMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult) override \
     { \
         (void)hWnd; \
+        (void)uMsg; \
         (void)wParam; \
-        (void)lParam;
+        (void)lParam; \
+        (void)lResult;
 
 #define MESSAGE_HANDLER(msg, func) \
         if (uMsg == (msg)) \

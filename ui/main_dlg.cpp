@@ -39,6 +39,18 @@ LRESULT CMainDlg::OnModeClicked()
     return 0;
 }
 
+// Drawing the list again after every line would cost far more than the
+// renames themselves, so it is drawn once, when the whole drop is done.
+LRESULT CMainDlg::OnDropFiles(HDROP hDrop)
+{
+    const CListBox list(m_hLogList);
+    list.SetRedraw(FALSE);
+    const LRESULT lResult = CFolderWalker<CMainDlg>::OnDropFiles(hDrop);
+    list.SetRedraw(TRUE);
+    list.Invalidate();
+    return lResult;
+}
+
 void CMainDlg::ClearLog()
 {
     CListBox list(m_hLogList);

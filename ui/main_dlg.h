@@ -33,6 +33,7 @@ public:
     LRESULT OnInitDialog();
     LRESULT OnCancel();
     LRESULT OnModeClicked();
+    LRESULT OnDropFiles(HDROP hDrop);
 
     // The message log, on the list box.
     void ClearLog();

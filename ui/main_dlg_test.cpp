@@ -188,6 +188,7 @@ TEST(MainDlg, ADropConvertsInTheChosenDirection)
         EXPECT_EQ(0, d.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({ folder.Path(L"c.RAR"),
                                                                                        folder.Path(L"books") }))));
         EXPECT_EQ((std::vector<std::wstring>{ L"b.zip  \u2192  b.cbz ", L"c.RAR  \u2192  c.cbr " }), d.ListLines());
+        EXPECT_TRUE(::IsWindowVisible(d.m_hLogList)); // drawn again once the drop is done
 
         ::SendMessageW(d.GetDlgItem(IDC_RADIO_TO_ARCHIVE), BM_CLICK, 0, 0);
         d.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({ folder.Path(L"books") })));

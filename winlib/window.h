@@ -19,6 +19,9 @@ public:
         return ::SendMessageW(m_hWnd, uMsg, wParam, lParam);
     }
 
+    void SetRedraw(BOOL bRedraw) const { SendMessage(WM_SETREDRAW, bRedraw); }
+    BOOL Invalidate(BOOL bErase = TRUE) const { return ::InvalidateRect(m_hWnd, NULL, bErase); }
+
     // Centres a top-level window on its owner when the owner is shown and not
     // minimised, else on the work area of the nearest monitor, and keeps it
     // inside that work area. False when no monitor information is to be had.

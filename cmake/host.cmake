@@ -18,7 +18,7 @@ function(tomeflip_cross_build name triplet threads binary_dir)
       -DMINGW_THREADS=${threads}
       -DTOMEFLIP_BUILD=${name}
       -DTOMEFLIP_DIST_DIR=${TOMEFLIP_DIST_DIR}
-      -DCMAKE_BUILD_TYPE=Release
+      -DCMAKE_BUILD_TYPE=MinSizeRel
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)

@@ -19,7 +19,7 @@ WINDOWS_2000 = {
         ReleaseSemaphore SetLastError SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue
         TlsSetValue VirtualProtect VirtualQuery WaitForSingleObject WideCharToMultiByte""",
     "USER32.dll": """DialogBoxParamW EndDialog GetActiveWindow GetDlgItem GetMonitorInfoW GetWindow
-        GetWindowLongW GetWindowRect LoadIconW MonitorFromWindow SendMessageW SetWindowLongW SetWindowPos""",
+        GetWindowLongW GetWindowRect InvalidateRect LoadIconW MonitorFromWindow SendMessageW SetWindowLongW SetWindowPos""",
     "GDI32.dll": "CreateFontIndirectW DeleteObject GetObjectW",
     "SHELL32.dll": "DragAcceptFiles DragFinish DragQueryFileW",
     "SHLWAPI.dll": "PathIsDirectoryW",

@@ -63,14 +63,6 @@ class DialogTest(unittest.TestCase):
         self.assertEqual(2, state["focus"])
         self.assertEqual([], state["by_id"][1004]["lines"])
 
-    def drop_on_list(self, paths):
-        lines_before = self.program.probe()["by_id"][1004]["lines"]
-        gui.drop(paths, *centre(self.program.probe()["by_id"][1004]["rect"]))
-        return lines_before
-
-    def lines(self):
-        return self.program.probe()["by_id"][1004]["lines"]
-
     def test_a_session_of_drops(self):
         state = self.start()
         self.assert_start_state(state)

@@ -39,7 +39,8 @@ public:
         {
             // A longer path would be read cut short, and the cut form may
             // name a file that was never dropped.
-            if (::DragQueryFileW(hDrop, i, NULL, 0) >= MAX_PATH)
+            const UINT nLength = ::DragQueryFileW(hDrop, i, NULL, 0);
+            if (nLength == 0 || nLength >= MAX_PATH)
                 continue;
 
             WCHAR szPath[MAX_PATH];

@@ -32,6 +32,14 @@ LRESULT Drop(CTestHost& host, const std::vector<std::wstring>& paths)
     return host.OnDropFiles(MakeDrop(paths));
 }
 
+TEST(DropFiles, TheDropIsReleasedOnceRead)
+{
+    CTestHost host;
+    const HDROP hDrop = MakeDrop({ L"C:\\nothing\\here.zip" });
+    EXPECT_EQ(0, host.OnDropFiles(hDrop));
+    EXPECT_EQ(static_cast<UINT>(GMEM_INVALID_HANDLE), ::GlobalFlags(hDrop));
+}
+
 TEST(DropFiles, ConvertsFilesAndWholeTreesInDropOrder)
 {
     CTestFolder folder;
@@ -97,6 +105,21 @@ TEST(DropFiles, ConvertsFilesAndWholeTreesInDropOrder)
     };
     EXPECT_TRUE(walkedBefore(L"tree\\one\\two\\three.zip", L"empty"));
     EXPECT_TRUE(walkedBefore(L"tree\\.hidden", L"empty"));
+
+    // Depth first: whatever lies below a folder is visited right after the
+    // folder is entered, before anything else.
+    const std::vector<std::wstring>& visits = host.m_visits;
+    for (size_t i = 0; i < visits.size(); ++i)
+    {
+        if (std::find(host.m_folders.begin(), host.m_folders.end(), visits[i]) == host.m_folders.end())
+            continue;
+        const std::wstring below = visits[i] + L"\\";
+        size_t end = i + 1;
+        while (end < visits.size() && visits[end].compare(0, below.size(), below) == 0)
+            ++end;
+        for (size_t j = end; j < visits.size(); ++j)
+            EXPECT_NE(0, visits[j].compare(0, below.size(), below)) << "visited late: " << j;
+    }
 }
 
 TEST(DropFiles, AFolderThatCannotBeListedIsPassedOver)
@@ -228,7 +251,7 @@ TEST(DropFiles, APathTooLongForTheBufferIsNeverActedOn)
     folder.MakeFile(cut + L".d\\y.zip");
 
     CTestHost host;
-    Drop(host, { folder.Path(cut + L".bak"), folder.Path(cut + L".d") });
+    Drop(host, { folder.Path(cut + L"b"), folder.Path(cut + L".bak"), folder.Path(cut + L".d") });
     EXPECT_TRUE(host.m_renames.empty());
     EXPECT_TRUE(host.m_folders.empty());
     EXPECT_TRUE(folder.Exists(cut));

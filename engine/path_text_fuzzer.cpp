@@ -36,12 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             *target += unit;
     }
 
+    // The extension is the text from the last dot of the last component,
+    // unless the folder, the name or the extension is longer than 255.
     const std::wstring ext = GetExtension(path);
-    if (!ext.empty())
-    {
-        Require(ext[0] == L'.' && ext.size() <= 255 && EndsWith(path, ext));
-        Require(ext.find_first_of(L"\\/") == std::wstring::npos);
-    }
+    const size_t start = (path.size() >= 2 && path[1] == L':') ? 2 : 0;
+    const size_t lastSeparator = path.find_last_of(L"\\/");
+    const size_t component = (lastSeparator == std::wstring::npos || lastSeparator < start) ? start : lastSeparator + 1;
+    const size_t lastDot = path.rfind(L'.');
+    if (lastDot != std::wstring::npos && lastDot >= component && component - start <= 255 &&
+        lastDot - component <= 255 && path.size() - lastDot <= 255)
+        Require(ext == path.substr(lastDot));
+    else
+        Require(ext.empty());
 
     const std::wstring lowered = LowerAscii(path);
     Require(lowered.size() == path.size());

@@ -22,6 +22,13 @@ std::string Narrow(const std::wstring& text)
     return narrow;
 }
 
+// A path as one shell word.
+std::wstring Quoted(const std::wstring& path)
+{
+    Check(path.find(L'\'') == std::wstring::npos && path.find(L'"') == std::wstring::npos, "quoting a path");
+    return L"'" + path + L"'";
+}
+
 std::wstring ForwardSlashes(std::wstring path)
 {
     for (wchar_t& c : path)
@@ -62,8 +69,8 @@ CTestFolder::~CTestFolder()
     try
     {
         const std::wstring root = UnixPath(m_root);
-        RunUnix(L"chmod -R u+rwx " + root);
-        RunUnix(L"rm -rf " + root);
+        RunUnix(L"chmod -R u+rwx " + Quoted(root));
+        RunUnix(L"rm -rf " + Quoted(root));
     }
     catch (const std::exception&)
     {
@@ -105,19 +112,19 @@ std::string CTestFolder::Content(const std::wstring& relative) const
 
 void CTestFolder::MakeLinuxFile(const std::wstring& relative) const
 {
-    RunUnix(L"touch " + UnixPath(m_root) + L"/" + ForwardSlashes(relative));
+    RunUnix(L"touch " + Quoted(UnixPath(m_root) + L"/" + ForwardSlashes(relative)));
 }
 
 void CTestFolder::MakeLink(const std::wstring& relative, const std::wstring& target) const
 {
-    RunUnix(L"ln -s " + target + L" " + UnixPath(m_root) + L"/" + ForwardSlashes(relative));
+    RunUnix(L"ln -s " + Quoted(target) + L" " + Quoted(UnixPath(m_root) + L"/" + ForwardSlashes(relative)));
     const DWORD dwAttributes = ::GetFileAttributesW(Path(relative).c_str());
     Check(dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_REPARSE_POINT), "ln -s");
 }
 
 void CTestFolder::Lock(const std::wstring& relative) const
 {
-    RunUnix(L"chmod 000 " + UnixPath(Path(relative)));
+    RunUnix(L"chmod 000 " + Quoted(UnixPath(Path(relative))));
     WIN32_FIND_DATAW entry;
     const HANDLE hFind = ::FindFirstFileW((Path(relative) + L"\\*").c_str(), &entry);
     if (hFind != INVALID_HANDLE_VALUE)
@@ -127,13 +134,13 @@ void CTestFolder::Lock(const std::wstring& relative) const
 
 void CTestFolder::MapDrive(const std::wstring& drive, const std::wstring& relative) const
 {
-    RunUnix(L"ln -sfn " + UnixPath(Path(relative)) + L" " + DosDevices() + drive);
+    RunUnix(L"ln -sfn " + Quoted(UnixPath(Path(relative))) + L" " + Quoted(DosDevices() + drive));
     Check(::GetFileAttributesW((drive + L"\\").c_str()) != INVALID_FILE_ATTRIBUTES, "mapping a drive");
 }
 
 void CTestFolder::UnmapDrive(const std::wstring& drive) const
 {
-    RunUnix(L"rm -f " + DosDevices() + drive);
+    RunUnix(L"rm -f " + Quoted(DosDevices() + drive));
 }
 
 std::map<std::string, CTestFolder::FileState> CTestFolder::Snapshot() const
@@ -180,6 +187,7 @@ std::wstring UnixPath(const std::wstring& path)
     char* pszUnix = pfnUnixFileName(path.c_str());
     Check(pszUnix != NULL, "wine_get_unix_file_name");
     const int n = ::MultiByteToWideChar(CP_UTF8, 0, pszUnix, -1, NULL, 0);
+    Check(n > 0, "MultiByteToWideChar");
     std::wstring unix(n - 1, L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, pszUnix, -1, &unix[0], n);
     ::HeapFree(::GetProcessHeap(), 0, pszUnix);
@@ -195,7 +203,7 @@ void RunUnix(const std::wstring& command)
     Check(::GetTempPathW(MAX_PATH, szTemp) != 0, "GetTempPathW");
     const std::wstring mark = std::wstring(szTemp) + L"tomeflip-done-" + std::to_wstring(::GetCurrentProcessId()) +
                               L"-" + std::to_wstring(::InterlockedIncrement(&s_nCommands));
-    std::wstring line = L"Z:\\bin\\sh -c \"" + command + L"; touch " + UnixPath(mark) + L"\"";
+    std::wstring line = L"Z:\\bin\\sh -c \"" + command + L"; touch " + Quoted(UnixPath(mark)) + L"\"";
 
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

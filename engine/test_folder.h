@@ -57,8 +57,8 @@ bool operator==(const FILETIME& a, const FILETIME& b);
 
 // The Linux path of a Windows path.
 std::wstring UnixPath(const std::wstring& path);
-// Runs a shell command of words without spaces, and waits for it. Its exit
-// code is not known: the callers check what it did.
+// Runs a shell command, with the paths in it quoted, and waits for it. Its
+// exit code is not known: the callers check what it did.
 void RunUnix(const std::wstring& commandLine);
 
 // A drop of these paths, in this order, as the shell hands it to a window.

@@ -21,6 +21,7 @@ public:
     CSortedLines m_lines;
     std::vector<std::wstring> m_renames; // "old|new"
     std::vector<std::wstring> m_folders;
+    std::vector<std::wstring> m_visits;  // the folders entered and the files renamed, in turn
 
     void ClearLog() { ::ClearLog(m_lines); }
     void AddLogLine(const std::wstring& line) { ::AddLogLine(m_lines, line); }
@@ -28,12 +29,14 @@ public:
     bool RenameFile(const std::wstring& path, const std::wstring& newPath)
     {
         m_renames.push_back(path + L"|" + newPath);
+        m_visits.push_back(path);
         return !m_bRefuseRenames && CFileConverter<CTestHost>::RenameFile(path, newPath);
     }
 
     void ConvertFolder(std::wstring folder)
     {
         m_folders.push_back(folder);
+        m_visits.push_back(folder);
         CFolderWalker<CTestHost>::ConvertFolder(folder);
     }
 

@@ -8,6 +8,7 @@ set(TOMEFLIP_DIST_DIR ${CMAKE_SOURCE_DIR}/dist)
 set(TOMEFLIP_APP_DIR ${CMAKE_BINARY_DIR}/app)
 set(TOMEFLIP_WINTESTS_DIR ${CMAKE_BINARY_DIR}/wintests)
 
+# Further arguments go to the sub-build's configure.
 function(tomeflip_cross_build name triplet threads binary_dir)
   ExternalProject_Add(${name}
     SOURCE_DIR ${CMAKE_SOURCE_DIR}
@@ -17,14 +18,14 @@ function(tomeflip_cross_build name triplet threads binary_dir)
       -DMINGW_TRIPLET=${triplet}
       -DMINGW_THREADS=${threads}
       -DTOMEFLIP_BUILD=${name}
-      -DTOMEFLIP_DIST_DIR=${TOMEFLIP_DIST_DIR}
+      ${ARGN}
       -DCMAKE_BUILD_TYPE=MinSizeRel
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)
 endfunction()
 
-tomeflip_cross_build(app i686-w64-mingw32 win32 ${TOMEFLIP_APP_DIR})
+tomeflip_cross_build(app i686-w64-mingw32 win32 ${TOMEFLIP_APP_DIR} -DTOMEFLIP_DIST_DIR=${TOMEFLIP_DIST_DIR})
 tomeflip_cross_build(wintests x86_64-w64-mingw32 posix ${TOMEFLIP_WINTESTS_DIR})
 
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

@@ -29,11 +29,6 @@ WINDOWS_2000 = {
         realloc setlocale signal strchr strcmp strerror strlen strncmp vfprintf wcslen""",
 }
 
-# Imports that are known to keep a program from starting on Windows 2000.
-NEWER = {"GetTickCount64", "AddVectoredExceptionHandler", "InitializeSRWLock", "InitOnceExecuteOnce",
-         "GetSystemTimePreciseAsFileTime", "FlsAlloc", "InitializeConditionVariable"}
-
-
 def imports(objdump, exe):
     out = subprocess.run([objdump, "-p", exe], capture_output=True, text=True, check=True).stdout
     found, dll = {}, None
@@ -56,7 +51,6 @@ class ImportTest(unittest.TestCase):
         self.assertLessEqual(set(found), set(WINDOWS_2000))
         for dll, functions in found.items():
             self.assertEqual(set(), functions - set(WINDOWS_2000[dll].split()), dll)
-            self.assertEqual(set(), functions & NEWER, dll)
 
     def test_the_program_calls_the_system_directly(self):
         found = imports(OBJDUMP, EXE)

@@ -21,6 +21,7 @@ void CFontList::CreateBoldFont(HWND hWndControl)
     const HFONT hBoldFont = ::CreateFontIndirectW(&font);
     if (hBoldFont == NULL)
         return;
-    m_fonts.push_back(hBoldFont);
+    // No redraw now: the control draws with the font when it is first shown.
     ::SendMessageW(hWndControl, WM_SETFONT, reinterpret_cast<WPARAM>(hBoldFont), 0);
+    m_fonts.push_back(hBoldFont);
 }

@@ -175,6 +175,64 @@ TEST(MainDlg, TheLogIsTheSortedListBox)
     dlg.DoModal(NULL);
 }
 
+// The list is not drawn during a drop; once the drop is done it is drawn
+// again, with a scroll bar for lines beyond its height.
+TEST(MainDlg, AfterALongDropTheListScrollsToEveryLine)
+{
+    CTestFolder folder;
+    folder.MakeFolder(L"many");
+    for (int i = 0; i < 40; ++i)
+        folder.MakeFile(L"many\\book" + std::to_wstring(i) + L".zip");
+
+    CTestMainDlg dlg;
+    dlg.m_body = [&](CTestMainDlg& d) {
+        d.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({ folder.Path(L"many") })));
+        EXPECT_EQ(40u, d.ListLines().size());
+        SCROLLINFO scroll = {};
+        scroll.cbSize = sizeof scroll;
+        scroll.fMask = SIF_RANGE | SIF_PAGE;
+        ASSERT_TRUE(::GetScrollInfo(d.m_hLogList, SB_VERT, &scroll));
+        EXPECT_EQ(39, scroll.nMax);
+        EXPECT_LT(static_cast<int>(scroll.nPage), 40);
+        d.Command(IDCANCEL);
+    };
+    dlg.DoModal(NULL);
+}
+
+// The message map, entry by entry: which messages it takes and which it
+// leaves to the default processing.
+TEST(MainDlg, TheMessageMapTakesExactlyItsEntries)
+{
+    CTestMainDlg dlg;
+    dlg.m_body = [](CTestMainDlg& d) {
+        const struct { UINT uMsg; int nID; int nCode; BOOL bHandled; } cases[] = {
+            { WM_COMMAND, IDOK, BN_CLICKED, TRUE },
+            { WM_COMMAND, IDOK, BN_DOUBLECLICKED, FALSE },
+            { WM_COMMAND, IDCANCEL, BN_SETFOCUS, FALSE },
+            { WM_COMMAND, IDC_RADIO_TO_COMIC, BN_DOUBLECLICKED, FALSE },
+            { WM_COMMAND, IDC_RADIO_TO_ARCHIVE, BN_KILLFOCUS, FALSE },
+            { WM_COMMAND, IDC_LOG_LIST, LBN_SELCHANGE, FALSE },
+            { WM_COMMAND, IDC_HINT_TEXT, BN_CLICKED, FALSE },
+            { WM_DESTROY, 0, 0, TRUE },
+            { WM_PAINT, 0, 0, FALSE },
+            { WM_CLOSE, 0, 0, FALSE },
+            { WM_COMMAND, IDC_RADIO_TO_ARCHIVE, BN_CLICKED, TRUE },
+            { WM_COMMAND, IDC_RADIO_TO_COMIC, BN_CLICKED, TRUE },
+        };
+        for (const auto& c : cases)
+        {
+            LRESULT lResult = 12345;
+            const WPARAM wParam = c.uMsg == WM_COMMAND ? MAKEWPARAM(c.nID, c.nCode) : 0;
+            EXPECT_EQ(c.bHandled, d.CMainDlg::ProcessWindowMessage(d.m_hWnd, c.uMsg, wParam, 0, lResult))
+                << c.uMsg << " " << c.nID << " " << c.nCode;
+            EXPECT_EQ(c.bHandled ? 0 : 12345, lResult);
+        }
+        EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));
+        d.Command(IDCANCEL);
+    };
+    EXPECT_EQ(IDCANCEL, dlg.DoModal(NULL));
+}
+
 TEST(MainDlg, ADropConvertsInTheChosenDirection)
 {
     CTestFolder folder;
@@ -188,7 +246,6 @@ TEST(MainDlg, ADropConvertsInTheChosenDirection)
         EXPECT_EQ(0, d.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({ folder.Path(L"c.RAR"),
                                                                                        folder.Path(L"books") }))));
         EXPECT_EQ((std::vector<std::wstring>{ L"b.zip  \u2192  b.cbz ", L"c.RAR  \u2192  c.cbr " }), d.ListLines());
-        EXPECT_TRUE(::IsWindowVisible(d.m_hLogList)); // drawn again once the drop is done
 
         ::SendMessageW(d.GetDlgItem(IDC_RADIO_TO_ARCHIVE), BM_CLICK, 0, 0);
         d.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({ folder.Path(L"books") })));

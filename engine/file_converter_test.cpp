@@ -8,19 +8,6 @@ namespace {
 
 typedef std::vector<std::wstring> Lines;
 
-const wchar_t kArrow[] = L"  \u2192  ";
-const wchar_t kFailed[] = L"  : \uC2E4\uD328";
-
-std::wstring Success(const std::wstring& oldName, const std::wstring& newName)
-{
-    return oldName + kArrow + newName + L" ";
-}
-
-std::wstring Failure(const std::wstring& oldName, const std::wstring& newName)
-{
-    return oldName + kArrow + newName + kFailed;
-}
-
 struct RenameCase
 {
     int nMode;

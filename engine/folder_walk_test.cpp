@@ -11,16 +11,6 @@ namespace {
 
 typedef std::vector<std::wstring> Lines;
 
-std::wstring Success(const std::wstring& oldName, const std::wstring& newName)
-{
-    return oldName + L"  \u2192  " + newName + L" ";
-}
-
-std::wstring Failure(const std::wstring& oldName, const std::wstring& newName)
-{
-    return oldName + L"  \u2192  " + newName + L"  : \uC2E4\uD328";
-}
-
 Lines Sorted(Lines lines)
 {
     std::sort(lines.begin(), lines.end());

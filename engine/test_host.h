@@ -45,3 +45,16 @@ public:
         return std::vector<std::wstring>(m_lines.Lines().begin(), m_lines.Lines().end());
     }
 };
+
+// The lines that a rename should give, spelled out here rather than made
+// with the code under test: two spaces on each side of the arrow, then one
+// space, then on failure " : 실패".
+inline std::wstring Success(const std::wstring& oldName, const std::wstring& newName)
+{
+    return oldName + L"  \u2192  " + newName + L" ";
+}
+
+inline std::wstring Failure(const std::wstring& oldName, const std::wstring& newName)
+{
+    return oldName + L"  \u2192  " + newName + L"  : \uC2E4\uD328";
+}

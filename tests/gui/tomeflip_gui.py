@@ -208,11 +208,6 @@ class Tree:
             f.write(relative)
         return path
 
-    def folder(self, relative):
-        path = os.path.join(self.root, relative)
-        os.makedirs(path, exist_ok=True)
-        return path
-
     def path(self, relative):
         return os.path.join(self.root, relative)
 
